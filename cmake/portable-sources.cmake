@@ -1,0 +1,7 @@
+# Sources that use no Windows API and build natively too (sanitizers, fuzzing).
+# Add a file here only if neither it nor any header it includes pulls in <windows.h>.
+set(LUMVEX_PORTABLE_SOURCES
+  src/foundation/path_text.cpp
+  src/foundation/bounded_text.cpp
+)
+list(TRANSFORM LUMVEX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

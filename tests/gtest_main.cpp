@@ -1,0 +1,7 @@
+// Main of every test program: runs GoogleTest and prints what it ran.
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
