@@ -17,6 +17,9 @@ File::~File() {
 }
 
 bool File::Open(const char* name, const wchar_t* nameW, bool update, bool shareWrite) {
+    // A file already held is neither closed nor replaced (its handle would
+    // have no owner left).
+    if (IsOpen()) return false;
     // Names that do not fit their fields are refused before anything is opened.
     if (name != nullptr && strnlen(name, kFileNameSize) >= static_cast<size_t>(kFileNameSize)) {
         return false;

@@ -199,6 +199,18 @@ TEST_F(FileTest, SaveFilePos) {
     EXPECT_EQ(60, f.Tell()) << "closed in between: the position is left alone";
 }
 
+TEST_F(FileTest, OpenWhileOpenIsRefused) {
+    File f;
+    ASSERT_TRUE(f.Open(aAnsi_.c_str(), nullptr, false, true));
+    f.Seek(12, FILE_BEGIN);
+    const std::string wAnsi = AnsiOf(wPath_);
+    EXPECT_FALSE(f.Open(wAnsi.c_str(), wPath_.c_str(), false, true));
+    EXPECT_EQ('a', Which(f)) << "the first file stays open";
+    EXPECT_EQ(12, f.Tell());
+    EXPECT_STREQ(aAnsi_.c_str(), f.Name());
+    EXPECT_EQ(0, f.Closes());
+}
+
 TEST_F(FileTest, CloseCounts) {
     File f;
     EXPECT_TRUE(f.Close());
