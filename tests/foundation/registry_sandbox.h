@@ -1,6 +1,6 @@
 // A registry sandbox for tests: HKEY_CLASSES_ROOT, HKEY_CURRENT_USER and
 // HKEY_LOCAL_MACHINE are redirected (RegOverridePredefKey) to scratch keys
-// under the real HKEY_CURRENT_USER\Software\LumvexTests-<process id>, for the
+// under the real HKEY_CURRENT_USER\Software\LumvexTests\<process id>, for the
 // lifetime of the object. The override does not cover the 64-bit view
 // (KEY_WOW64_64KEY): such tests need a prefix of their own.
 #pragma once
@@ -11,10 +11,7 @@
 class RegistrySandbox {
 public:
     RegistrySandbox() {
-        // One flat key per process: test programs of several modes share a
-        // prefix and run at the same time, and in the 9x mode RegDeleteKeyA
-        // removes a key with all its subkeys.
-        snprintf(base_, sizeof base_, "Software\\LumvexTests-%lu",
+        snprintf(base_, sizeof base_, "Software\\LumvexTests\\%lu",
                  static_cast<unsigned long>(GetCurrentProcessId()));
         RegDeleteTreeA(HKEY_CURRENT_USER, base_);
         ok_ = Redirect(HKEY_CLASSES_ROOT, "hkcr", &hkcr_) &&
@@ -29,6 +26,9 @@ public:
             if (k != nullptr) RegCloseKey(k);
         }
         RegDeleteTreeA(HKEY_CURRENT_USER, base_);
+        // Only when empty; on the 9x family RegDeleteKeyA deletes subkeys too,
+        // which would take the sandboxes of parallel test processes with it.
+        if (GetVersion() < 0x80000000u) RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LumvexTests");
     }
     RegistrySandbox(const RegistrySandbox&) = delete;
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
