@@ -37,8 +37,8 @@ set(LUMVEX_WINE_ROOT ${CMAKE_BINARY_DIR}/wine CACHE PATH "Where the test Wine pr
 #   RESOURCES links the program's resources into the test program; GUI makes
 #   it a windows-subsystem program (it still writes its results to a file that
 #   the runner prints). OWN_PREFIX runs it in a fresh copy of the mode's
-#   prefix of its own (scripts/wine-run-own-prefix; not for win98), for tests
-#   that change what a registry override cannot cover.
+#   prefix (scripts/wine-run-own-prefix; nt64 and nt32 only), for tests that
+#   change the prefix for real (what a registry override cannot cover).
 function(lumvex_add_test name)
   cmake_parse_arguments(T "RESOURCES;GUI;OWN_PREFIX" "TIMEOUT" "SOURCES;MODES;LIBS" ${ARGN})
   if(NOT T_MODES)
@@ -60,8 +60,7 @@ function(lumvex_add_test name)
   foreach(mode IN LISTS T_MODES)
     if(T_OWN_PREFIX)
       add_test(NAME ${name}.${mode}
-               COMMAND ${LUMVEX_ROOT}/scripts/wine-run-own-prefix ${mode} ${name}.${mode}
-                       $<TARGET_FILE:${name}>)
+               COMMAND ${LUMVEX_ROOT}/scripts/wine-run-own-prefix ${mode} $<TARGET_FILE:${name}>)
     else()
       add_test(NAME ${name}.${mode}
                COMMAND ${LUMVEX_ROOT}/scripts/wine-run ${mode} $<TARGET_FILE:${name}>)

@@ -1,8 +1,8 @@
 // The write view switch of the registry layer, in the real 64-bit view of a
 // 64-bit prefix. A registry override does not cover that view, so this
 // program writes to the prefix's own HKEY_LOCAL_MACHINE hive: it runs only in
-// a prefix of its own (scripts/wine-run-own-prefix sets LUMVEX_OWN_PREFIX)
-// and refuses to run anywhere else.
+// a copy of the prefix made for the run (scripts/wine-run-own-prefix) and
+// refuses to run anywhere else.
 #include "foundation/registry.h"
 
 #include <gtest/gtest.h>
@@ -35,11 +35,13 @@ void DeleteInBothViews() {
 class RegistryView64 : public ::testing::Test {
 protected:
     void SetUp() override {
-        char own[64] = {};
-        DWORD n = GetEnvironmentVariableA("LUMVEX_OWN_PREFIX", own, sizeof own);
-        ASSERT_TRUE(n > 0 && n < sizeof own && strncmp(own, "registry_view64_test", 20) == 0)
-            << "refusing to run: this test writes to the 64-bit hive of its prefix; run it "
-               "through scripts/wine-run-own-prefix (ctest does)";
+        // scripts/wine-run-own-prefix runs the program in a copy of the
+        // prefix under <wine root>/own/<program>.<mode>.<id>.
+        char prefix[1024] = {};
+        DWORD n = GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+        ASSERT_TRUE(n > 0 && n < sizeof prefix && strstr(prefix, "/own/registry_view64_test.") != nullptr)
+            << "refusing to run in '" << prefix << "': this test writes to the 64-bit hive of its "
+               "prefix; run it through scripts/wine-run-own-prefix (ctest does)";
         BOOL wow64 = FALSE;
         ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
         ASSERT_TRUE(wow64) << "needs a 64-bit prefix (mode nt64)";
