@@ -3,5 +3,8 @@
 set(LUMVEX_PORTABLE_SOURCES
   src/foundation/path_text.cpp
   src/foundation/bounded_text.cpp
+  src/uninstall/list_entry.cpp
+  src/uninstall/removal_script.cpp
+  src/uninstall/wininit_text.cpp
 )
 list(TRANSFORM LUMVEX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
