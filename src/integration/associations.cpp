@@ -154,8 +154,8 @@ void GiveBack(const char* extension, const char* backupKey, const char* shellNew
             VolumeExtension(k, volume, sizeof volume);
             // A volume extension that another program has taken is its own.
             char owner[kClassSize];
-            if (ReadString(HKEY_CLASSES_ROOT, volume, "", owner, "", sizeof owner) && !IsOwnClass(owner))
-                continue;
+            ReadString(HKEY_CLASSES_ROOT, volume, "", owner, "", sizeof owner);
+            if (owner[0] != '\0' && !IsOwnClass(owner)) continue;
             if (restoreClass) {
                 WriteString(HKEY_CLASSES_ROOT, volume, "", prevType);
                 if (prevContent[0] != '\0')

@@ -256,8 +256,9 @@ TEST_F(Associations, LvxVolumeExtensionsFollowTheLvxType) {
         SetExtensionAssociation(".lvx", true, false, false, true);
         EXPECT_EQ(taken, VolumeSummary("")) << "after the take-over";
         EXPECT_EQ(nt ? ".r00-.r29=<none>; .r30-.r99=<no key>" : ".r00-.r99=<none>", VolumeSummary("Content Type"));
-        // Another program takes one volume extension in the meantime: it keeps it.
-        Apply({{HKEY_CLASSES_ROOT, ".r40", "", "Thief"}});
+        // Another program takes one volume extension in the meantime: it keeps
+        // it. An empty class names nobody.
+        Apply({{HKEY_CLASSES_ROOT, ".r40", "", "Thief"}, {HKEY_CLASSES_ROOT, ".r41", "", ""}});
         SetExtensionAssociation(".lvx", false, false, false, true);
         EXPECT_EQ(c.classes, VolumeSummary("")) << "after the give-back";
         EXPECT_EQ(c.contents, VolumeSummary("Content Type")) << "after the give-back";
