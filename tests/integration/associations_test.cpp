@@ -183,6 +183,20 @@ TEST_F(Associations, TakeOverAndGiveBackOverThePreviousStatesOfAnExtension) {
     }
 }
 
+TEST_F(Associations, KeyThatDidNotExistKeepsAnEmptyClassWhereSubkeysStopItsDeletion) {
+    RegistrySandbox sandbox;
+    ASSERT_TRUE(sandbox.ok());
+    SetExtensionAssociation(".cab", true, true, false, false);
+    // Another program adds a verb of its own to the key meanwhile.
+    Apply({{HKEY_CLASSES_ROOT, ".cab\\shell\\open\\command", "", "other.exe %1"}});
+    SetExtensionAssociation(".cab", false, true, false, false);
+    // The NT family refuses to delete a key with subkeys; the 9x family
+    // deletes the subkeys with it.
+    EXPECT_EQ(winver::IsNtFamily() ? Lines("@=|shell\\open\\command\\@=other.exe %1") : "<no key>",
+              Dump(HKEY_CLASSES_ROOT, ".cab"))
+        << winver::Describe();
+}
+
 TEST_F(Associations, AssociateArchiveTypesTreatsEveryExtensionOfEachType) {
     RegistrySandbox sandbox;
     ASSERT_TRUE(sandbox.ok());
