@@ -212,6 +212,14 @@ TEST_F(Associations, AssociateArchiveTypesTreatsEveryExtensionOfEachType) {
               ".lha=OtherLha .lvx=<none> .r00=<none> ",
               got);
     EXPECT_EQ("OtherBz", regstate::Value(HKEY_CURRENT_USER, BackupKey(".tbz"), "Type"));
+    EXPECT_EQ("<no key>", Dump(HKEY_CLASSES_ROOT, ".zip\\ShellNew")) << "shell integration was off";
+
+    // Flag 23 brings the New-menu entry, for the ZIP type only here.
+    settings.flags[FLAG_SHELL_INTEGRATION] = 1;
+    AssociateArchiveTypes(settings);
+    EXPECT_EQ(Lines(NewEntry(false, "")), Dump(HKEY_CLASSES_ROOT, ".zip\\ShellNew"));
+    EXPECT_EQ("<no key>", Dump(HKEY_CLASSES_ROOT, ".bz2\\ShellNew"));
+    EXPECT_EQ("OtherBz", regstate::Value(HKEY_CURRENT_USER, BackupKey(".tbz"), "Type")) << "no second backup";
 
     // Every flag clear gives every extension back.
     IntegrationSettings none = {};
