@@ -230,9 +230,17 @@ TEST_F(IntegrationRoundTripTest, EveryChoiceOffLeavesNothing) {
     std::vector<std::string> during = SnapshotDifference(before_, TakeSnapshot());
     std::string machine = PrefixIs64Bit() ? "HKLM32" : "HKLM";
     std::string user = PrefixIs64Bit() ? "HKCU32" : "HKCU";
+    char self[MAX_PATH];
+    ASSERT_NE(0u, GetModuleFileNameA(nullptr, self, MAX_PATH));
+    char title[512];
+    WideCharToMultiByte(CP_ACP, 0, L"Lumvex 压缩文件管理器", -1, title, sizeof title, nullptr, nullptr);
+    const std::string uninstallKey =
+        machine + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumvex archiver";
     for (const std::string& line : {
              "+ " + machine + "\\Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Lumvex.exe",
-             "+ " + machine + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumvex archiver",
+             "+ " + uninstallKey,
+             "+ " + uninstallKey + " [DisplayName] = SZ \"" + title + "\"",
+             "+ " + uninstallKey + " [UninstallString] = SZ \"" + self + "\"",
              "+ " + ClassLabels().back() + "\\Lumvex",
              "+ " + user + "\\Software\\Lumvex",
          }) {
