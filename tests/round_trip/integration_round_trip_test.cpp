@@ -157,19 +157,19 @@ std::vector<std::string> ExpectedLeftoversAllOn() {
         key(volume);
         value(std::string(volume) + " []", "SZ \"PriorOwner.Lvx\"");
     }
-    // Where the system got the template bytes as "Data" instead of a template
-    // file, the give-back keeps the bytes (and so the New-menu key of .lvx,
-    // which had none), beside .zip's restored "FileName" too. A template file
-    // entry goes with its key when the previous owner had no entry.
+    // Where the system got the template bytes as "Data" instead of a
+    // template file, the give-back keeps the bytes: in .lvx's New-menu key
+    // (which the previous owner did not have) and beside .zip's restored
+    // "FileName". Elsewhere .lvx's emptied New-menu key goes.
     OSVERSIONINFOA version;
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
     bool templateBytes = version.dwMajorVersion <= 4 && version.dwMinorVersion <= 10;
     if (templateBytes) {
-        key(".lvx\\ShellNew");
         const unsigned char lvx[20] = {0x4C, 0x76, 0x78, 0x21, 0x1A, 0x07, 0x00, 0xCF, 0x90, 0x73,
                                        0x00, 0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
         unsigned char zip[22] = {0x50, 0x4B, 0x05, 0x06};
+        key(".lvx\\ShellNew");
         value(".lvx\\ShellNew [Data]", "TYPE3 " + Hex(lvx, sizeof lvx));
         value(".zip\\ShellNew [Data]", "TYPE3 " + Hex(zip, sizeof zip));
     } else {
