@@ -39,8 +39,13 @@ std::string ReadBytes(const std::string& path) {
 
 bool MakeDirs(const std::string& path) {
     if (Exists(path)) return true;
-    size_t slash = path.rfind('\\');
-    if (slash != std::string::npos && slash > 2) MakeDirs(path.substr(0, slash));
+    // The parent: up to the last backslash character (a trail byte 0x5C of a
+    // double-byte character is not one).
+    size_t parentEnd = std::string::npos;
+    for (const char* p = path.c_str(); *p != '\0'; p = CharNextA(p)) {
+        if (*p == '\\') parentEnd = static_cast<size_t>(p - path.c_str());
+    }
+    if (parentEnd != std::string::npos && parentEnd > 2) MakeDirs(path.substr(0, parentEnd));
     return CreateDirectoryA(path.c_str(), nullptr) || Exists(path);
 }
 

@@ -377,3 +377,26 @@ TEST(UninstallEndToEnd, HostileListTouchesNothingOutside) {
     holder.Stop();
     DeleteFileA("C:\\lumvex-victim.txt");
 }
+
+// Code page 936: the installation folder and a listed folder end in a
+// character whose trail byte is 0x5C, the code of the backslash. The folder
+// of the program must be found by characters, not bytes.
+TEST(UninstallEndToEnd, DoubleByteFolderEndingInTrailByte0x5C) {
+    if (GetACP() != 936) GTEST_SKIP() << "needs code page 936, got " << GetACP();
+    const std::string trail = "\x81\x5C";   // one character, trail byte '\\'
+    Scenario s("double byte", "Lumvex" + trail);
+    ASSERT_TRUE(MakeDirs(s.Path(trail)));
+    ASSERT_TRUE(WriteBytes(s.Path(trail + "\\a.txt"), "a"));
+    ASSERT_TRUE(WriteBytes(s.Path("b.txt"), "b"));
+    ASSERT_TRUE(WriteBytes(s.Path("mine.txt"), "mine"));
+    s.WriteList(trail + "\r\n" + trail + "\\a.txt\r\nb.txt\r\n");
+
+    RunResult run = s.Run("/S");
+    ASSERT_TRUE(run.ended) << Describe(run);
+    EXPECT_TRUE(run.boxes.empty()) << Describe(run);
+    EXPECT_FALSE(Exists(s.Path(trail)));
+    EXPECT_FALSE(Exists(s.Path("b.txt")));
+    EXPECT_FALSE(Exists(s.Path("Uninstall.lst")));
+    EXPECT_TRUE(Exists(s.Path("mine.txt")));
+    EXPECT_EQ(Bytes(ExpectedScript(true, s.Program(), s.Install(), s.ScriptPath())), Bytes(s.RecordedScript()));
+}
