@@ -218,7 +218,7 @@ Holder::Holder(const char* mode, const std::string& path, const std::string& scr
     stop_ = scratch + "\\holder.stop";
     DeleteFileA(ready.c_str());
     DeleteFileA(stop_.c_str());
-    std::string command = "\"" + BinDir() + "\\file_holder.exe\" " + mode + " \"" + path + "\" \"" + ready +
+    std::string command = "\"" + BinDir() + "\\hold_file.exe\" " + mode + " \"" + path + "\" \"" + ready +
                           "\" \"" + stop_ + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);

@@ -1,6 +1,6 @@
 // Holds a file the way another program would, until told to stop:
-//   file_holder open PATH READY STOP   opens PATH without sharing deletion
-//   file_holder load PATH READY STOP   loads PATH as a library
+//   hold_file open PATH READY STOP   opens PATH without sharing deletion
+//   hold_file load PATH READY STOP   loads PATH as a library
 // Creates the file READY once it holds PATH, then waits until the file STOP
 // exists. Exit code 0 on success, 2 when PATH could not be held.
 #include <windows.h>
