@@ -20,7 +20,7 @@ set(LUMVEX_RESOURCES ${LUMVEX_ROOT}/src/resources/uninstall.rc)
 add_executable(uninstall WIN32 ${LUMVEX_ROOT}/src/entry/winmain.cpp ${LUMVEX_RESOURCES})
 target_link_libraries(uninstall PRIVATE lumvex_core ${LUMVEX_WIN_LIBS})
 target_compile_options(uninstall PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${LUMVEX_WARNINGS}>)
-target_link_options(uninstall PRIVATE ${LUMVEX_WIN_LINK} -mwindows)
+target_link_options(uninstall PRIVATE ${LUMVEX_WIN_LINK} -mwindows -s)
 
 # GoogleTest from Debian's sources, built with the same cross compiler.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
