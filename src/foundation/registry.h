@@ -55,3 +55,13 @@ bool KeyExists(HKEY root, const char* name);
 
 // Switches OpenKeyForWrite (only) to the 64-bit view (KEY_WOW64_64KEY) or back.
 void SetWriteView64(bool on);
+
+// Test seam (tests only; the program never sets it). When a filter is set,
+// every operation that changes the registry (OpenKeyForWrite and so every
+// write, DeleteValue, DeleteKey and each deletion of DeleteKeyTree) first
+// passes it the root and the full key path; a result other than ERROR_SUCCESS
+// stands for the system call failing with that code (e.g. ERROR_ACCESS_DENIED,
+// "no right to write HKEY_LOCAL_MACHINE", which Wine cannot produce) and the
+// call is not made. nullptr removes the filter.
+using RegistryWriteFilter = LONG (*)(HKEY root, const char* path);
+void SetRegistryWriteFilterForTesting(RegistryWriteFilter filter);
