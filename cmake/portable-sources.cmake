@@ -3,5 +3,7 @@
 set(LUMVEX_PORTABLE_SOURCES
   src/foundation/path_text.cpp
   src/foundation/bounded_text.cpp
+  src/entry/switch_scan.cpp
+  src/entry/format_check.cpp
 )
 list(TRANSFORM LUMVEX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
