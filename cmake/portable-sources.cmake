@@ -5,5 +5,7 @@ set(LUMVEX_PORTABLE_SOURCES
   src/foundation/bounded_text.cpp
   src/entry/switch_scan.cpp
   src/entry/format_check.cpp
+  src/integration/extension_list.cpp
+  src/integration/new_menu_templates.cpp
 )
 list(TRANSFORM LUMVEX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
