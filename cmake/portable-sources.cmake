@@ -3,5 +3,9 @@
 set(LUMVEX_PORTABLE_SOURCES
   src/foundation/path_text.cpp
   src/foundation/bounded_text.cpp
+  src/localisation/array.cpp
+  src/localisation/crc32.cpp
+  src/localisation/dialog_scale.cpp
+  src/localisation/language_store.cpp
 )
 list(TRANSFORM LUMVEX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
