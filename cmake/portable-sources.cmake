@@ -3,6 +3,9 @@
 set(LUMVEX_PORTABLE_SOURCES
   src/foundation/path_text.cpp
   src/foundation/bounded_text.cpp
+  src/uninstall/list_entry.cpp
+  src/uninstall/removal_script.cpp
+  src/uninstall/wininit_text.cpp
   src/entry/switch_scan.cpp
   src/entry/format_check.cpp
   src/integration/extension_list.cpp
