@@ -6,6 +6,7 @@ namespace {
 struct FindData {
     DWORD processId;
     int markerId;
+    int absentId;
     HWND found;
     std::vector<std::string>* seen;
 };
@@ -18,7 +19,8 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
     char cls[256] = "";
     GetClassNameA(window, cls, sizeof cls);
     if (data->seen) data->seen->push_back(cls);
-    if (data->markerId && GetDlgItem(window, data->markerId) && !data->found)
+    if (data->markerId && GetDlgItem(window, data->markerId) &&
+        !(data->absentId && GetDlgItem(window, data->absentId)) && !data->found)
         data->found = window;
     return TRUE;
 }
@@ -77,13 +79,13 @@ bool DrivenProgram::Start(const std::string& program, const std::string& argumen
 }
 
 void DrivenProgram::Watch() {
-    FindData data = {processId_, 0, nullptr, &seen_};
+    FindData data = {processId_, 0, 0, nullptr, &seen_};
     EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&data));
 }
 
-HWND DrivenProgram::WaitForDialog(int markerId, DWORD limitMs) {
+HWND DrivenProgram::WaitForDialog(int markerId, int absentId, DWORD limitMs) {
     for (DWORD waited = 0; waited < limitMs; waited += 50) {
-        FindData data = {processId_, markerId, nullptr, &seen_};
+        FindData data = {processId_, markerId, absentId, nullptr, &seen_};
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&data));
         if (data.found) return data.found;
         if (WaitForSingleObject(process_, 0) != WAIT_TIMEOUT) return nullptr;

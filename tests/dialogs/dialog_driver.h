@@ -17,9 +17,10 @@ public:
     // Starts "program" arguments in folder (its current folder).
     bool Start(const std::string& program, const std::string& arguments, const std::string& folder);
     // Waits (pumping this thread's messages) until a visible dialog of the
-    // program holds a control with markerId; null when none appears while
-    // the program runs (or within limitMs).
-    HWND WaitForDialog(int markerId, DWORD limitMs = 20000);
+    // program holds a control with markerId and none with absentId (0: no
+    // such condition); null when none appears while the program runs (or
+    // within limitMs).
+    HWND WaitForDialog(int markerId, int absentId = 0, DWORD limitMs = 20000);
     // Waits until the dialog window is gone.
     bool WaitUntilGone(HWND dialog, DWORD limitMs = 20000);
     // Waits for the program's end; false if it still runs after limitMs.

@@ -15,8 +15,13 @@
 namespace {
 
 constexpr int kSetupMarker = 5122;    // the explanation panel: only the setup dialog has it
-constexpr int kDoneMarker = 5107;     // the thank-you line of the completion dialog
+constexpr int kDoneMarker = 5101;     // with no 5122: the completion dialog
 constexpr int kItemsMarker = 111;     // the last check box of the context menu items dialog
+
+// Chinese window texts reach other programs intact only when the system's
+// ANSI code page can represent them (code page 936); elsewhere they arrive
+// as question marks, as on Windows.
+bool ChineseTextsReadable() { return GetACP() == 936; }
 
 std::string Program() { return TestFolder() + "uninstall.exe"; }
 
@@ -48,7 +53,7 @@ protected:
     // must end without a completion dialog.
     void CloseAndExpectNoCompletion(DrivenProgram& program, HWND setup) {
         PressCloseBox(setup);
-        EXPECT_EQ(nullptr, program.WaitForDialog(kDoneMarker)) << "a completion dialog followed";
+        EXPECT_EQ(nullptr, program.WaitForDialog(kDoneMarker, kSetupMarker)) << "a completion dialog followed";
         DWORD code = 1;
         EXPECT_TRUE(program.WaitForExit(&code));
         EXPECT_EQ(0u, code);
@@ -90,7 +95,9 @@ TEST_F(SetupDialogs, ShowsTheStoredChoices) {
         EXPECT_EQ(Joined(c.checks), Joined(CheckStates(setup)));
         EXPECT_EQ(c.subOptionsEnabled, IsEnabled(setup, 5119));
         EXPECT_EQ(c.subOptionsEnabled, IsEnabled(setup, 5120));
-        EXPECT_EQ(L"Lumvex " + Wide("简体中文版安装"), TextOf(setup));
+        if (ChineseTextsReadable()) {
+        EXPECT_EQ(Wide("Lumvex 简体中文版安装"), TextOf(setup));
+    }
         CloseAndExpectNoCompletion(program, setup);
     }
     DeleteKeyTree(HKEY_CLASSES_ROOT, ".jar");
@@ -129,7 +136,9 @@ TEST_F(SetupDialogs, SelectAllChecksEveryArchiveTypeAndNothingElse) {
 
     Click(setup, 5121);
     EXPECT_EQ(Joined(expected), Joined(CheckStates(setup)));
-    EXPECT_EQ(L"全部选择(&A)", ControlText(setup, 5121));
+    if (ChineseTextsReadable()) {
+        EXPECT_EQ(Wide("全部选择(&A)"), ControlText(setup, 5121));
+    }
     CloseAndExpectNoCompletion(program, setup);
 }
 
@@ -141,7 +150,7 @@ TEST_F(SetupDialogs, OkSavesAppliesRegistersAndTheCompletionDialogFollows) {
     const std::vector<int> shown = CheckStates(setup);
 
     PostClick(setup, IDOK);
-    HWND done = program.WaitForDialog(kDoneMarker);
+    HWND done = program.WaitForDialog(kDoneMarker, kSetupMarker);
     ASSERT_NE(nullptr, done) << "no completion dialog";
     EXPECT_FALSE(IsWindow(setup));
 
@@ -214,7 +223,9 @@ TEST_F(ContextItems, DefaultsCancelAndOkAndTheyOutliveAClosedSetupDialog) {
 
     HWND items = OpenItems(program, setup);
     ASSERT_NE(nullptr, items);
-    EXPECT_EQ(Wide("关联菜单项目"), TextOf(items));
+    if (ChineseTextsReadable()) {
+        EXPECT_EQ(Wide("关联菜单项目"), TextOf(items));
+    }
     EXPECT_EQ("1 1 1 1 1 1 1 1 1 0 0 ", Joined(ItemStates(items)));
     Click(items, 101);
     Click(items, 110);
@@ -269,7 +280,7 @@ TEST_F(SetupDialogs, HelpButtonsReachWinHelp) {
     EXPECT_EQ(4288u, requests[0].data);
     EXPECT_EQ("lumvex.hlp", requests[0].file);
 
-    HWND items = program.WaitForDialog(kItemsMarker, 0);
+    HWND items = program.WaitForDialog(kItemsMarker, 0, 0);
     EXPECT_EQ(nullptr, items);
     PostClick(setup, 5123);
     items = program.WaitForDialog(kItemsMarker);
@@ -284,7 +295,7 @@ TEST_F(SetupDialogs, HelpButtonsReachWinHelp) {
     ASSERT_TRUE(program.WaitUntilGone(items));
 
     PostClick(setup, IDOK);
-    HWND done = program.WaitForDialog(kDoneMarker);
+    HWND done = program.WaitForDialog(kDoneMarker, kSetupMarker);
     ASSERT_NE(nullptr, done);
     PostClick(done, 5103);
     requests = help.WaitFor(3);
@@ -303,7 +314,7 @@ TEST_F(SetupDialogs, CompletionDialogStartsAndOpensFromTheCurrentFolder) {
     ASSERT_NE(nullptr, setup);
     Click(setup, 5117);   // no program group: no folder is opened afterwards
     PostClick(setup, IDOK);
-    HWND done = program.WaitForDialog(kDoneMarker);
+    HWND done = program.WaitForDialog(kDoneMarker, kSetupMarker);
     ASSERT_NE(nullptr, done);
 
     std::string folder = InstalledFolder();
@@ -318,17 +329,18 @@ TEST_F(SetupDialogs, CompletionDialogStartsAndOpensFromTheCurrentFolder) {
     EXPECT_EQ(archiver, starts[0]);   // the whole command line: the path, unquoted
     EXPECT_EQ(archiver, starts[1]);
 
-    Click(done, 5104);
-    Click(done, 5105);
-    Click(done, 5106);
-    std::vector<std::string> opens = WaitForLines(ShellOpens, 3);
-    ASSERT_EQ(3u, opens.size());
-    const char* const kOpened[] = {"license.txt", "order.htm", "https://www.lumvex.example/"};
-    const std::string expected[] = {InstalledFolder() + kOpened[0], InstalledFolder() + kOpened[1],
-                                    kOpened[2]};
-    for (int i = 0; i < 3; ++i) {
+    // One at a time: each starts a handler process of its own.
+    const struct { int button; std::string document; } kOpens[] = {
+        {5104, InstalledFolder() + "license.txt"},
+        {5105, InstalledFolder() + "order.htm"},
+        {5106, "https://www.lumvex.example/"},
+    };
+    for (size_t i = 0; i < 3; ++i) {
+        Click(done, kOpens[i].button);
+        std::vector<std::string> opens = WaitForLines(ShellOpens, i + 1);
+        ASSERT_EQ(i + 1, opens.size()) << "button " << kOpens[i].button;
         // The handler's command line: its own quoted path, then the document.
-        EXPECT_NE(std::string::npos, opens[i].find("\"" + expected[i] + "\"")) << opens[i];
+        EXPECT_NE(std::string::npos, opens[i].find("\"" + kOpens[i].document + "\"")) << opens[i];
     }
     EXPECT_TRUE(IsWindowVisible(done)) << "a button closed the dialog";
 
@@ -366,7 +378,7 @@ TEST_F(SetupDialogs, VisibleSetupOpensTheProgramGroupAfterTheCompletionDialog) {
     ASSERT_NE(nullptr, setup);
     ASSERT_TRUE(IsChecked(setup, 5117));
     PostClick(setup, IDOK);
-    HWND done = program.WaitForDialog(kDoneMarker);
+    HWND done = program.WaitForDialog(kDoneMarker, kSetupMarker);
     ASSERT_NE(nullptr, done);
     PumpMessages(300);
     EXPECT_TRUE(ShellOpens().empty()) << "the folder opened before the completion dialog ended";
