@@ -34,6 +34,9 @@ bool WriteBinary(HKEY root, const char* key, const char* valueName, const void* 
 
 // Reads the value into out (size bytes). True when read and not empty;
 // otherwise the default (cut to size) is copied into out and false returned.
+// out is always left terminated: a value stored without a terminator is
+// terminated after its bytes, and one that fills all size bytes without a
+// terminator counts as too long.
 bool ReadString(HKEY root, const char* key, const char* valueName, char* out,
                 const char* defaultText, DWORD size);
 bool ReadSettingString(const char* key, const char* valueName, char* out,

@@ -78,6 +78,16 @@ void WriteNewMenuEntry(const char* shellNewKey, bool lvxType) {
     }
 }
 
+// True when the key exists and holds neither values nor subkeys.
+bool IsEmptyKey(const char* name) {
+    UniqueHKey key(OpenKeyForRead(HKEY_CLASSES_ROOT, name));
+    if (!key) return false;
+    DWORD subkeys = 0, values = 0;
+    LONG result = RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                   &values, nullptr, nullptr, nullptr, nullptr);
+    return result == ERROR_SUCCESS && subkeys == 0 && values == 0;
+}
+
 void VolumeExtension(int k, char* out, size_t size) { FormatText(out, size, ".r%02d", k); }
 
 void WriteBackup(const char* extension, const char* backupKey, const char* shellNewKey) {
@@ -141,6 +151,10 @@ void GiveBack(const char* extension, const char* backupKey, const char* shellNew
             WriteString(HKEY_CLASSES_ROOT, shellNewKey, "NullFile", "");
         else if (prevNew[0] != '\0')
             WriteString(HKEY_CLASSES_ROOT, shellNewKey, "FileName", prevNew);
+        else if (IsEmptyKey(shellNewKey))
+            // The previous owner had no New-menu entry: the key that held ours
+            // goes, so that nothing of the archiver stays in the owner's key.
+            DeleteKey(HKEY_CLASSES_ROOT, shellNewKey);
     } else {
         DeleteKey(HKEY_CLASSES_ROOT, shellNewKey);
         WriteString(HKEY_CLASSES_ROOT, extension, "", "");
@@ -154,8 +168,8 @@ void GiveBack(const char* extension, const char* backupKey, const char* shellNew
             VolumeExtension(k, volume, sizeof volume);
             // A volume extension that another program has taken is its own.
             char owner[kClassSize];
-            if (ReadString(HKEY_CLASSES_ROOT, volume, "", owner, "", sizeof owner) && !IsOwnClass(owner))
-                continue;
+            ReadString(HKEY_CLASSES_ROOT, volume, "", owner, "", sizeof owner);
+            if (owner[0] != '\0' && !IsOwnClass(owner)) continue;
             if (restoreClass) {
                 WriteString(HKEY_CLASSES_ROOT, volume, "", prevType);
                 if (prevContent[0] != '\0')

@@ -25,7 +25,9 @@ void AssociateArchiveTypes(const IntegrationSettings& settings);
 //    which is created with the template bytes when nothing of that name exists.
 // associate clear (give-back), only while E belongs to the archiver:
 //  - a backed-up key that existed (or no backup at all) gets its class (never
-//    one of ours), its content type and its New-menu entry back; one that did
+//    one of ours), its content type and its New-menu entry back ("FileName"
+//    of ours is deleted, "Data" stays; a ShellNew key left with nothing in
+//    it is deleted); one that did
 //    not exist is deleted (it keeps an empty default value where subkeys stop
 //    the deletion);
 //  - lvxType: all hundred volume extensions .r00 to .r99 get the previous

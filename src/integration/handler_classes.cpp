@@ -41,9 +41,10 @@ void WriteHandlerClass(const HandlerClass& handler, const char* archiverPath) {
 
     char icon[kPathSize + 16];
     char current[kPathSize];
-    if (FormatText(key, sizeof key, "%s\\DefaultIcon", handler.name) &&
-        !ReadString(HKEY_CLASSES_ROOT, key, "", current, "", sizeof current) &&
-        FormatText(icon, sizeof icon, "%s,%d", archiverPath, handler.iconIndex))
+    if (!FormatText(key, sizeof key, "%s\\DefaultIcon", handler.name)) return;
+    // A missing, empty or overlong icon value all read as empty.
+    ReadString(HKEY_CLASSES_ROOT, key, "", current, "", sizeof current);
+    if (current[0] == '\0' && FormatText(icon, sizeof icon, "%s,%d", archiverPath, handler.iconIndex))
         WriteString(HKEY_CLASSES_ROOT, key, "", icon);
 }
 

@@ -117,6 +117,10 @@ TEST_F(Associations, TakeOverAndGiveBackOverThePreviousStatesOfAnExtension) {
          "Exist=dword:1|Type=OtherZip|Content=application/x-zip-compressed|ShellNew=C:\\Templates\\other.zip",
          "@=Lumvex.ZIP|{NEWZIP}",
          "@=OtherZip|Content Type=application/x-zip-compressed|ShellNew\\FileName=C:\\Templates\\other.zip|{KEPTZIP}"},
+        {"owned by another class without a New-menu entry", ".zip", false, true, true,
+         {{CR, ".zip", "", "OtherZip"}},
+         1, {},
+         "Exist=dword:1|Type=OtherZip|Content=|ShellNew=", "@=Lumvex.ZIP|{NEWZIP}", "@=OtherZip|{KEPTZIP}"},
         {"New-menu entry with only NullFile", ".lvx", true, false, true,
          {{CR, ".lvx", "", "OldLvx"}, {CR, ".lvx\\ShellNew", "NullFile", ""}},
          1, {},
@@ -140,6 +144,10 @@ TEST_F(Associations, TakeOverAndGiveBackOverThePreviousStatesOfAnExtension) {
          0, {},
          "<no key>", "@=Lumvex|Content Type=application/x-tar|ShellNew\\FileName=C:\\t.tar|ShellNew\\NullFile=",
          "@=|ShellNew\\NullFile="},
+        {"given back with no backup, New-menu file of ours", ".lvx", true, false, true,
+         {{CR, ".lvx", "", "Lumvex"}, {CR, ".lvx\\ShellNew", "FileName", "C:\\Lumvex\\lvxnew.dat"}},
+         0, {},
+         "<no key>", "@=Lumvex|ShellNew\\FileName=C:\\Lumvex\\lvxnew.dat", "@="},
         {"backup naming the archiver's own class", ".iso", false, false, true,
          {{CR, ".iso", "", "Lumvex.ZIP"},
           {CU, "Software\\Lumvex\\Setup\\.iso", "Exist", "dword:1"},
@@ -175,6 +183,20 @@ TEST_F(Associations, TakeOverAndGiveBackOverThePreviousStatesOfAnExtension) {
     }
 }
 
+TEST_F(Associations, KeyThatDidNotExistKeepsAnEmptyClassWhereSubkeysStopItsDeletion) {
+    RegistrySandbox sandbox;
+    ASSERT_TRUE(sandbox.ok());
+    SetExtensionAssociation(".cab", true, true, false, false);
+    // Another program adds a verb of its own to the key meanwhile.
+    Apply({{HKEY_CLASSES_ROOT, ".cab\\shell\\open\\command", "", "other.exe %1"}});
+    SetExtensionAssociation(".cab", false, true, false, false);
+    // The NT family refuses to delete a key with subkeys; the 9x family
+    // deletes the subkeys with it.
+    EXPECT_EQ(winver::IsNtFamily() ? Lines("@=|shell\\open\\command\\@=other.exe %1") : "<no key>",
+              Dump(HKEY_CLASSES_ROOT, ".cab"))
+        << winver::Describe();
+}
+
 TEST_F(Associations, AssociateArchiveTypesTreatsEveryExtensionOfEachType) {
     RegistrySandbox sandbox;
     ASSERT_TRUE(sandbox.ok());
@@ -190,6 +212,14 @@ TEST_F(Associations, AssociateArchiveTypesTreatsEveryExtensionOfEachType) {
               ".lha=OtherLha .lvx=<none> .r00=<none> ",
               got);
     EXPECT_EQ("OtherBz", regstate::Value(HKEY_CURRENT_USER, BackupKey(".tbz"), "Type"));
+    EXPECT_EQ("<no key>", Dump(HKEY_CLASSES_ROOT, ".zip\\ShellNew")) << "shell integration was off";
+
+    // Flag 23 brings the New-menu entry, for the ZIP type only here.
+    settings.flags[FLAG_SHELL_INTEGRATION] = 1;
+    AssociateArchiveTypes(settings);
+    EXPECT_EQ(Lines(NewEntry(false, "")), Dump(HKEY_CLASSES_ROOT, ".zip\\ShellNew"));
+    EXPECT_EQ("<no key>", Dump(HKEY_CLASSES_ROOT, ".bz2\\ShellNew"));
+    EXPECT_EQ("OtherBz", regstate::Value(HKEY_CURRENT_USER, BackupKey(".tbz"), "Type")) << "no second backup";
 
     // Every flag clear gives every extension back.
     IntegrationSettings none = {};
@@ -256,8 +286,9 @@ TEST_F(Associations, LvxVolumeExtensionsFollowTheLvxType) {
         SetExtensionAssociation(".lvx", true, false, false, true);
         EXPECT_EQ(taken, VolumeSummary("")) << "after the take-over";
         EXPECT_EQ(nt ? ".r00-.r29=<none>; .r30-.r99=<no key>" : ".r00-.r99=<none>", VolumeSummary("Content Type"));
-        // Another program takes one volume extension in the meantime: it keeps it.
-        Apply({{HKEY_CLASSES_ROOT, ".r40", "", "Thief"}});
+        // Another program takes one volume extension in the meantime: it keeps
+        // it. An empty class names nobody.
+        Apply({{HKEY_CLASSES_ROOT, ".r40", "", "Thief"}, {HKEY_CLASSES_ROOT, ".r41", "", ""}});
         SetExtensionAssociation(".lvx", false, false, false, true);
         EXPECT_EQ(c.classes, VolumeSummary("")) << "after the give-back";
         EXPECT_EQ(c.contents, VolumeSummary("Content Type")) << "after the give-back";

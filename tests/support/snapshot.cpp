@@ -1,6 +1,7 @@
 // Snapshots of registry subtrees and folders, and their difference.
 #include "support/snapshot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -37,7 +38,15 @@ std::string ValueText(DWORD type, const std::vector<unsigned char>& data, DWORD 
     return "TYPE" + std::to_string(type) + " " + Hex(data.data(), length);
 }
 
-void AddKey(Snapshot& snapshot, HKEY key, const std::string& id, REGSAM view) {
+bool Listed(const std::vector<std::string>& names, const std::string& name) {
+    for (const std::string& n : names) {
+        if (lstrcmpiA(n.c_str(), name.c_str()) == 0) return true;
+    }
+    return false;
+}
+
+void AddKey(Snapshot& snapshot, HKEY key, const std::string& id, REGSAM view,
+            const std::vector<std::string>& skip = {}, const std::vector<std::string>& shallow = {}) {
     snapshot[id] = "";
     DWORD subkeys = 0, maxSubkey = 0, values = 0, maxName = 0, maxData = 0;
     if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, &maxSubkey, nullptr, &values,
@@ -68,6 +77,11 @@ void AddKey(Snapshot& snapshot, HKEY key, const std::string& id, REGSAM view) {
         children.emplace_back(child, length);
     }
     for (const std::string& c : children) {
+        if (Listed(skip, c)) continue;
+        if (Listed(shallow, c)) {
+            snapshot[id + "\\" + c] = "";
+            continue;
+        }
         HKEY sub;
         if (RegOpenKeyExA(key, c.c_str(), 0, KEY_READ | view, &sub) == ERROR_SUCCESS) {
             AddKey(snapshot, sub, id + "\\" + c, view);
@@ -94,13 +108,28 @@ void AddFolder(Snapshot& snapshot, const std::string& folder, const std::string&
 
 }  // namespace
 
-void AddRegistryTree(Snapshot& snapshot, HKEY root, const char* path, REGSAM view, const char* label) {
+void AddRegistryTree(Snapshot& snapshot, HKEY root, const char* path, REGSAM view, const char* label,
+                     const std::vector<std::string>& skip, const std::vector<std::string>& shallow) {
     HKEY key;
     if (RegOpenKeyExA(root, path, 0, KEY_READ | view, &key) != ERROR_SUCCESS) return;
     std::string id = label;
     if (path[0]) id += std::string("\\") + path;
-    AddKey(snapshot, key, id, view);
+    AddKey(snapshot, key, id, view, skip, shallow);
     RegCloseKey(key);
+}
+
+void AddRegistryTree(Snapshot& snapshot, HKEY root, const char* path, REGSAM view, const char* label) {
+    AddRegistryTree(snapshot, root, path, view, label, {}, {});
+}
+
+std::vector<std::string> LowerCase(std::vector<std::string> lines) {
+    for (std::string& line : lines) {
+        for (char& c : line) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    std::sort(lines.begin(), lines.end());
+    return lines;
 }
 
 void AddFolderTree(Snapshot& snapshot, const char* folder, const char* label) {

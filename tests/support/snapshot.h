@@ -17,6 +17,14 @@ using Snapshot = std::map<std::string, std::string>;
 // adds nothing.
 void AddRegistryTree(Snapshot& snapshot, HKEY root, const char* path, REGSAM view, const char* label);
 
+// The same, with exceptions among the direct subkeys of the key: those named
+// in skip are left out entirely (a tree snapshot elsewhere covers them), and
+// of those named in shallow only the key itself is added, not its contents
+// (large trees that nothing under test writes into). Names compare without
+// regard to case.
+void AddRegistryTree(Snapshot& snapshot, HKEY root, const char* path, REGSAM view, const char* label,
+                     const std::vector<std::string>& skip, const std::vector<std::string>& shallow);
+
 // Adds everything below the folder (not the folder itself), named under label.
 void AddFolderTree(Snapshot& snapshot, const char* folder, const char* label);
 
@@ -24,6 +32,10 @@ void AddFolderTree(Snapshot& snapshot, const char* folder, const char* label);
 // removed key or folder entry, "+ id = content" / "- id = content" for a value,
 // "~ id = before -> after" for a changed value.
 std::vector<std::string> SnapshotDifference(const Snapshot& before, const Snapshot& after);
+
+// The lines in lower case: registry names compare without regard to case,
+// and the system keeps the spelling of a key that existed before.
+std::vector<std::string> LowerCase(std::vector<std::string> lines);
 
 // The lines joined, one a line, for failure messages.
 std::string JoinLines(const std::vector<std::string>& lines);
