@@ -8,6 +8,7 @@
 #include "entry/process_state.h"
 #include "foundation/bounded_text.h"
 #include "foundation/path_text.h"
+#include "dialogs/silent_dialog.h"
 #include "localisation/dialog_pre_handler.h"
 
 namespace {
@@ -49,8 +50,9 @@ void Initialise(HWND dialog) {
 
 }  // namespace
 
-INT_PTR CALLBACK CompletionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK CompletionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     DialogPreHandler(dialog, message, wParam, kNoHelpContext, kTemplateName);
+    KeepHiddenWhenSilent(message, lParam);
     switch (message) {
     case WM_INITDIALOG:
         Initialise(dialog);

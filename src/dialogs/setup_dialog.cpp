@@ -8,6 +8,7 @@
 #include "integration/integration_settings.h"
 #include "integration/integration_steps.h"
 #include "integration/settings_dialog_mapping.h"
+#include "dialogs/silent_dialog.h"
 #include "localisation/dialog_pre_handler.h"
 
 namespace {
@@ -46,8 +47,9 @@ void FollowShellIntegration(HWND dialog) {
 
 }  // namespace
 
-INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     DialogPreHandler(dialog, message, wParam, kSetupDialogHelpContext, kTemplateName);
+    KeepHiddenWhenSilent(message, lParam);
     switch (message) {
     case WM_INITDIALOG:
         Initialise(dialog);

@@ -16,9 +16,17 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
     if (pid != data->processId || !IsWindowVisible(window)) return TRUE;
-    char cls[256] = "";
-    GetClassNameA(window, cls, sizeof cls);
-    if (data->seen) data->seen->push_back(cls);
+    if (data->seen) {
+        char cls[256] = "";
+        GetClassNameA(window, cls, sizeof cls);
+        // The class, then which of the program's dialogs it is, for messages.
+        std::string seen = cls;
+        if (GetDlgItem(window, 5122)) seen += "(setup)";
+        else if (GetDlgItem(window, 5101)) seen += "(completion)";
+        else if (GetDlgItem(window, 111)) seen += "(items)";
+        seen += " \"" + Utf8(TextOf(window)) + "\"";
+        data->seen->push_back(seen);
+    }
     if (data->markerId && GetDlgItem(window, data->markerId) &&
         !(data->absentId && GetDlgItem(window, data->absentId)) && !data->found)
         data->found = window;
