@@ -5,10 +5,11 @@
 #include "entry/messages.h"
 #include "foundation/registry.h"
 #include "integration/integration_steps.h"
+#include "integration/program_folder.h"
 
 namespace {
 const char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumvex archiver";
-constexpr DWORD kPathSize = 1024;
+constexpr size_t kPathSize = 1024;
 }  // namespace
 
 void RegisterUninstallEntry() {
@@ -16,7 +17,6 @@ void RegisterUninstallEntry() {
     // The program's own path, unquoted and without switches: run as it is, it
     // uninstalls.
     char path[kPathSize];
-    DWORD n = GetModuleFileNameA(nullptr, path, kPathSize);
-    if (n == 0 || n >= kPathSize) return;
+    if (!ProgramFilePath(path, sizeof path)) return;
     WriteString(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", path);
 }

@@ -4,9 +4,9 @@
 #include <windows.h>
 
 #include "foundation/bounded_text.h"
-#include "foundation/path_text.h"
 #include "foundation/registry.h"
 #include "integration/integration_steps.h"
+#include "integration/program_folder.h"
 #include "shell/wow64.h"
 
 const char kShellExtensionClassId32[] = "{6F1C0A52-3D7E-4B19-A2C4-58E0B7D913F6}";
@@ -44,16 +44,6 @@ const char* const kNamedHandlerKeys[] = {
     "Directory\\shellex\\DragDropHandlers\\%s",
 };
 
-// The library's full path: this program's file name with its name part
-// replaced. False when the path does not fit.
-bool LibraryPath(const char* libraryName, char* path) {
-    DWORD n = GetModuleFileNameA(nullptr, path, kPathSize);
-    if (n == 0 || n >= kPathSize) return false;
-    char* name = NameFromPath(path);
-    *name = '\0';
-    return AppendText(path, kPathSize, libraryName);
-}
-
 // Formats a key path; a path that does not fit is left empty, which every
 // registry operation refuses.
 void KeyPath(char* out, const char* format, const char* argument) {
@@ -72,7 +62,7 @@ void WriteClassKey(const char* libraryPath, const char* classId) {
 void Register(const char* libraryName, const char* classId, bool classKeys64,
               const char* handlerName) {
     char libraryPath[kPathSize];
-    if (LibraryPath(libraryName, libraryPath) &&
+    if (PathBesideProgram(libraryName, libraryPath, sizeof libraryPath) &&
         GetFileAttributesA(libraryPath) != INVALID_FILE_ATTRIBUTES) {
         if (classKeys64) SetWriteView64(true);
         WriteClassKey(libraryPath, classId);

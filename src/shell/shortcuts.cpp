@@ -7,6 +7,7 @@
 #include "foundation/path_text.h"
 #include "foundation/platform.h"
 #include "integration/integration_steps.h"
+#include "integration/program_folder.h"
 #include "shell/com_ptr.h"
 #include "shell/folder_removal.h"
 #include "shell/shell_link.h"
@@ -19,15 +20,6 @@ constexpr unsigned kNameSize = kMessageSlotSize;
 const char kProgramName[] = "Lumvex.exe";
 const char kLinkName[] = "Lumvex.lnk";
 const char kGroupName[] = "Lumvex";
-
-// A file of the program folder: this program's own file name with its name
-// part replaced by fileName. False when it does not fit.
-bool ProgramFolderFile(const char* fileName, char* out) {
-    DWORD n = GetModuleFileNameA(nullptr, out, kPathSize);
-    if (n == 0 || n >= kPathSize) return false;
-    *NameFromPath(out) = '\0';
-    return AppendText(out, kPathSize, fileName);
-}
 
 // The path of a special folder followed by a backslash and name. False when
 // the folder cannot be found or the path does not fit.
@@ -60,7 +52,7 @@ void FillProgramGroup(const char* groupPath, const char* helpLinkName, const cha
         if (!CopyText(linkPath, sizeof linkPath, groupPath) ||
             !AppendBackslashBounded(linkPath, sizeof linkPath) ||
             !AppendText(linkPath, sizeof linkPath, item.linkName) ||
-            !AppendText(linkPath, sizeof linkPath, ".lnk") || !ProgramFolderFile(item.target, target)) {
+            !AppendText(linkPath, sizeof linkPath, ".lnk") || !PathBesideProgram(item.target, target, sizeof target)) {
             continue;
         }
         CreateShortcut(target, linkPath, MessageText(MSG_SHORTCUT_COMMENT));
@@ -80,7 +72,7 @@ void UpdateProgramGroup(bool create, const char* groupPath, const char* helpLink
 
 void UpdateShortcuts(const IntegrationSettings& settings, char* groupPath) {
     char target[kPathSize];
-    bool haveTarget = ProgramFolderFile(kProgramName, target);
+    bool haveTarget = PathBesideProgram(kProgramName, target, sizeof target);
 
     ComPtr<IMalloc> allocator;
     if (FAILED(SHGetMalloc(reinterpret_cast<IMalloc**>(allocator.PutVoid()))) || !allocator) return;

@@ -47,7 +47,9 @@ BOOL CALLBACK LookAtWindow(HWND window, LPARAM param) {
     GetDlgItemTextA(window, 0xFFFF, text, sizeof text);   // the message box's text
     box.text = text;
     EnumChildWindows(window, CollectButton, reinterpret_cast<LPARAM>(&box.buttons));
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    // The negative answer where there is one (a question is answered No).
+    int answer = std::find(box.buttons.begin(), box.buttons.end(), IDNO) != box.buttons.end() ? IDNO : IDOK;
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
     box.closedAfterMs = GetTickCount() - watch->start;
     watch->run->boxes.push_back(box);
     return TRUE;

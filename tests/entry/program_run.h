@@ -1,5 +1,6 @@
 // Runs a Windows program from a test and watches its windows: every message
-// box it shows is recorded (caption, text, buttons, when) and closed with OK.
+// box it shows is recorded (caption, text, buttons, when) and closed with No
+// when it has that button, else with OK.
 #pragma once
 #include <windows.h>
 

@@ -22,6 +22,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.Ok()) << folder_.Path();
         program_ = folder_.Path() + "uninstall.exe";
+        Install();
+    }
+
+    // The program, its list and one listed file (again, after a run).
+    void Install() {
+        CreateDirectoryA(folder_.Path().c_str(), nullptr);
         ASSERT_TRUE(CopyFileA((BinFolder() + "uninstall.exe").c_str(), program_.c_str(), FALSE));
         ASSERT_TRUE(WriteWholeFile(folder_.Path() + "Uninstall.lst", "keep.txt\r\n"));
         ASSERT_TRUE(WriteWholeFile(folder_.Path() + "keep.txt", "installed"));
@@ -42,21 +48,32 @@ protected:
     std::string program_;
 };
 
+// Switches that count as operations: no uninstallation, no window at all.
 TEST_F(ProgramTest, SwitchesThatRunNothing) {
     const struct {
         const char* arguments;
         DWORD atLeastMs;   // how long the program must have run
+        bool question;     // the uninstallation's question (answered No) is shown
     } cases[] = {
-        {"/silent", 0}, {"-x", 0}, {"-", 0}, {"/s- ", 0}, {"/setu", 0}, {"/wait", 1900},
+        // The control: without switches the uninstallation starts and asks first.
+        {"", 0, true},
+        {"/silent", 0, false}, {"-x", 0, false}, {"-", 0, false}, {"/s- ", 0, false},
+        {"/setu", 0, false}, {"/wait", 1900, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("arguments '") + c.arguments + "'");
+        Install();
         ProgramRun run = RunProgram(program_, c.arguments, folder_.Path());
         ASSERT_TRUE(run.started);
         ASSERT_TRUE(run.ended) << "still running after " << run.elapsedMs << " ms";
         EXPECT_EQ(0u, run.exitCode);
         EXPECT_GE(run.elapsedMs, c.atLeastMs);
-        EXPECT_EQ(0u, run.boxes.size()) << "first box: " << (run.boxes.empty() ? "" : Bytes(run.boxes[0].text));
+        EXPECT_EQ(c.question ? 1u : 0u, run.boxes.size())
+            << "first box: " << (run.boxes.empty() ? "" : Bytes(run.boxes[0].text));
+        if (c.question && run.boxes.size() == 1) {
+            EXPECT_EQ(Expected(5107), run.boxes[0].text) << Bytes(run.boxes[0].text);
+            EXPECT_EQ((std::vector<int>{IDYES, IDNO}), run.boxes[0].buttons);
+        }
         EXPECT_EQ(0u, run.otherWindows.size()) << "first window: "
                                                << (run.otherWindows.empty() ? "" : run.otherWindows[0]);
         ExpectInstallationUntouched();

@@ -157,10 +157,10 @@ std::vector<std::string> ExpectedLeftoversAllOn() {
         key(volume);
         value(std::string(volume) + " []", "SZ \"PriorOwner.Lvx\"");
     }
-    // The New-menu entry of .lvx (which had none) leaves its key; where the
-    // system got the template bytes as "Data" instead of a template file, the
-    // give-back keeps the bytes, beside .zip's restored "FileName" too.
-    key(".lvx\\ShellNew");
+    // Where the system got the template bytes as "Data" instead of a
+    // template file, the give-back keeps the bytes: in .lvx's New-menu key
+    // (which the previous owner did not have) and beside .zip's restored
+    // "FileName". Elsewhere .lvx's emptied New-menu key goes.
     OSVERSIONINFOA version;
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
@@ -169,6 +169,7 @@ std::vector<std::string> ExpectedLeftoversAllOn() {
         const unsigned char lvx[20] = {0x4C, 0x76, 0x78, 0x21, 0x1A, 0x07, 0x00, 0xCF, 0x90, 0x73,
                                        0x00, 0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
         unsigned char zip[22] = {0x50, 0x4B, 0x05, 0x06};
+        key(".lvx\\ShellNew");
         value(".lvx\\ShellNew [Data]", "TYPE3 " + Hex(lvx, sizeof lvx));
         value(".zip\\ShellNew [Data]", "TYPE3 " + Hex(zip, sizeof zip));
     } else {

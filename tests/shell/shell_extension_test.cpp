@@ -39,8 +39,10 @@ Views SystemViews() {
 
 Snapshot TakeSnapshot() {
     Snapshot s;
-    const char* const classTrees[] = {"CLSID\\" /* + id */, "Lumvex", "Lumvex.ZIP", "exefile",
-                                      "*",      "Folder",           "Drive",  "Directory"};
+    // Our class id keys, the archiver's classes and the shell's classes
+    // that get handlers. (The round trip compares the whole of the classes.)
+    const std::string classTrees[] = {std::string("CLSID\\") + kId32, std::string("CLSID\\") + kId64,
+                                      "Lumvex", "Lumvex.ZIP", "exefile", "*", "Folder", "Drive", "Directory"};
     struct View {
         REGSAM bits;
         const char* classes;
@@ -52,13 +54,8 @@ Snapshot TakeSnapshot() {
     const View* first = is64 ? views64 : views32;
     const View* last = is64 ? views64 + 2 : views32 + 1;
     for (const View* v = first; v != last; ++v) {
-        for (const char* tree : classTrees) {
-            if (strcmp(tree, "CLSID\\") == 0) {
-                AddRegistryTree(s, HKEY_CLASSES_ROOT, (std::string(tree) + kId32).c_str(), v->bits, v->classes);
-                AddRegistryTree(s, HKEY_CLASSES_ROOT, (std::string(tree) + kId64).c_str(), v->bits, v->classes);
-            } else {
-                AddRegistryTree(s, HKEY_CLASSES_ROOT, tree, v->bits, v->classes);
-            }
+        for (const std::string& tree : classTrees) {
+            AddRegistryTree(s, HKEY_CLASSES_ROOT, tree.c_str(), v->bits, v->classes);
         }
         AddRegistryTree(s, HKEY_LOCAL_MACHINE, kApproved, v->bits, v->machine);
     }
