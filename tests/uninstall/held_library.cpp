@@ -1,0 +1,2 @@
+// A small library for the tests to load and hold.
+extern "C" __declspec(dllexport) int LumvexHeldLibrary() { return 42; }
