@@ -30,15 +30,17 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 
 set(LUMVEX_WINE_ROOT ${CMAKE_BINARY_DIR}/wine CACHE PATH "Where the test Wine prefixes live")
 
-# lumvex_add_test(NAME SOURCES src... [MODES m...] [RESOURCES] [GUI] [LIBS l...] [TIMEOUT s])
+# lumvex_add_test(NAME SOURCES src... [MODES m...] [RESOURCES] [GUI] [OWN_PREFIX] [LIBS l...] [TIMEOUT s])
 #   A GoogleTest program linked with the program's code, run under Wine as one
 #   process per platform mode: nt64 (NT on 64-bit Windows), nt32 (NT on 32-bit
 #   Windows), win98 (the 9x family) and cp936 (NT in code page 936).
 #   RESOURCES links the program's resources into the test program; GUI makes
 #   it a windows-subsystem program (it still writes its results to a file that
-#   the runner prints).
+#   the runner prints). OWN_PREFIX runs it in a fresh copy of the mode's
+#   prefix of its own (scripts/wine-run-own-prefix; not for win98), for tests
+#   that change what a registry override cannot cover.
 function(lumvex_add_test name)
-  cmake_parse_arguments(T "RESOURCES;GUI" "TIMEOUT" "SOURCES;MODES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "RESOURCES;GUI;OWN_PREFIX" "TIMEOUT" "SOURCES;MODES;LIBS" ${ARGN})
   if(NOT T_MODES)
     set(T_MODES nt64)
   endif()
@@ -56,8 +58,14 @@ function(lumvex_add_test name)
   target_link_options(${name} PRIVATE ${LUMVEX_WIN_LINK})
   add_dependencies(${name} uninstall)
   foreach(mode IN LISTS T_MODES)
-    add_test(NAME ${name}.${mode}
-             COMMAND ${LUMVEX_ROOT}/scripts/wine-run ${mode} $<TARGET_FILE:${name}>)
+    if(T_OWN_PREFIX)
+      add_test(NAME ${name}.${mode}
+               COMMAND ${LUMVEX_ROOT}/scripts/wine-run-own-prefix ${mode} ${name}.${mode}
+                       $<TARGET_FILE:${name}>)
+    else()
+      add_test(NAME ${name}.${mode}
+               COMMAND ${LUMVEX_ROOT}/scripts/wine-run ${mode} $<TARGET_FILE:${name}>)
+    endif()
     set_tests_properties(${name}.${mode} PROPERTIES
       ENVIRONMENT "LUMVEX_WINE_ROOT=${LUMVEX_WINE_ROOT}"
       LABELS ${mode} TIMEOUT ${T_TIMEOUT})

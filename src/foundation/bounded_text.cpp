@@ -8,10 +8,15 @@
 
 void CutText(char* text, size_t maxLen) {
     // Walk whole characters; stop before the first one that would end past maxLen.
+    // A lead byte directly before the terminator lost its trail byte to an
+    // earlier cut (a copy of size - 1 bytes): it is dropped too.
     const char* p = text;
     while (*p != '\0') {
         const char* next = NextCharPos(p);
         if (static_cast<size_t>(next - text) > maxLen) break;
+        bool halfCharacter = *next == '\0' && next == p + 1 && LeadByteTable.multiByte &&
+                             LeadByteTable.lead[static_cast<unsigned char>(*p)];
+        if (halfCharacter) break;
         p = next;
     }
     text[p - text] = '\0';

@@ -16,7 +16,8 @@ public:
     // Opens an existing file; never creates one. On the NT family a non-empty
     // wide name is used, otherwise the ANSI name. Names that do not fit the
     // name fields (1024 bytes / units with the terminator) are refused.
-    // On failure the object stays as it was and false is returned.
+    // On failure the object stays as it was and false is returned; so it does
+    // when the object already holds an open file (that file stays open).
     bool Open(const char* name, const wchar_t* nameW, bool update, bool shareWrite);
     // False only when CloseHandle failed; counts every call in CloseCount.
     bool Close();

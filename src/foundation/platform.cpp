@@ -1,4 +1,4 @@
-// The platform switch and small Windows text helpers (Part 7.2).
+// The platform switch and small Windows text helpers.
 #include "foundation/platform.h"
 
 namespace {

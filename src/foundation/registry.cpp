@@ -1,4 +1,4 @@
-// The registry access layer (Part 7.1). Every operation builds its key path
+// The registry access layer. Every operation builds its key path
 // with BuildKeyPath into a kKeyPathSize buffer, opens the key, does one thing
 // and closes it again.
 #include "foundation/registry.h"

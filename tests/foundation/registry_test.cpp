@@ -1,4 +1,4 @@
-// The registry access layer (Part 7.1), sandboxed: HKCR, HKCU and HKLM are
+// The registry access layer, sandboxed: HKCR, HKCU and HKLM are
 // redirected to scratch keys for every test (RegistrySandbox). Runs in the
 // modes nt64, nt32, win98 and cp936; the 64-bit view is tested by
 // registry_view64_test in a prefix of its own.
