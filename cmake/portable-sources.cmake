@@ -7,5 +7,10 @@ set(LUMVEX_PORTABLE_SOURCES
   src/localisation/crc32.cpp
   src/localisation/dialog_scale.cpp
   src/localisation/language_store.cpp
+  src/uninstall/list_entry.cpp
+  src/uninstall/removal_script.cpp
+  src/uninstall/wininit_text.cpp
+  src/entry/switch_scan.cpp
+  src/entry/format_check.cpp
 )
 list(TRANSFORM LUMVEX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)

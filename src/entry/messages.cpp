@@ -18,28 +18,35 @@ char* NextSlot() {
     slot[0] = '\0';
     return slot;
 }
-}  // namespace
 
-const char* MessageText(int number) {
-    char* slot = NextSlot();
+void LoadMessage(char* slot, int number) {
     LanguageResources& language = TheLanguageResources();
     if (language.IsLoaded()) {
         // A language file translates the program's own texts, never a library's.
         LoadStringA(ProgramModule(), number, slot, kMessageSlotSize);
     } else if (LoadStringA(ResourceModule(), number, slot, kMessageSlotSize) <= 0) {
+        // A library may leave a message out: the built-in text stands.
         slot[0] = '\0';
         LoadStringA(ProgramModule(), number, slot, kMessageSlotSize);
     }
     language.Translate(slot, slot, nullptr, 0, kMessageSlotSize);
+}
+}  // namespace
+
+const char* MessageText(int number) {
+    char* slot = NextSlot();
+    LoadMessage(slot, number);
     return slot;
 }
 
 const char* FormatMessageText(int number) {
-    const char* text = MessageText(number);
-    if (HasSingleStringConversion(text)) return text;
+    // One slot, like MessageText: the ring keeps its eight-call promise.
+    char* slot = NextSlot();
+    LoadMessage(slot, number);
+    if (HasSingleStringConversion(slot)) return slot;
     // A replacement from a language library or language file that is not a
     // safe format: the program's own text, untranslated.
-    char* slot = NextSlot();
+    slot[0] = '\0';
     LoadStringA(ProgramModule(), number, slot, kMessageSlotSize);
     if (!HasSingleStringConversion(slot)) CopyText(slot, kMessageSlotSize, "%s");
     return slot;

@@ -28,5 +28,6 @@ const char* MessageText(int number);
 
 // The text of a format message (5106, 5108) that is safe to use as a format
 // with one string argument: MessageText(number) when that holds exactly one
-// %s and no other conversion (%% allowed), else the program's built-in text.
+// %s and no other conversion (%% allowed), else the program's built-in text
+// (untranslated; "%s" should even that be unfit). Takes one slot of the ring.
 const char* FormatMessageText(int number);

@@ -42,8 +42,8 @@ void ExtResource::Release() {
 }
 
 ExtResource& TheExtResource() {
-    // Constructed on first use; its destructor runs at exit after the
-    // language file object's (which is constructed later).
+    // Constructed during static initialisation (entry/process_objects.cpp),
+    // before the language file object; destroyed at exit after it.
     static ExtResource object;
     return object;
 }
