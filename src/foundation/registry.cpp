@@ -195,6 +195,20 @@ void DeleteKey(HKEY root, const char* name) {
     DeleteKeyChecked(root, path);
 }
 
+void DeleteKey64(HKEY root, const char* name) {
+    using DeleteKeyExFunction = LONG(WINAPI*)(HKEY, LPCSTR, REGSAM, DWORD);
+    HMODULE advapi = GetModuleHandleA("advapi32");
+    FARPROC address = advapi != nullptr ? GetProcAddress(advapi, "RegDeleteKeyExA") : nullptr;
+    if (address == nullptr) return;
+    DeleteKeyExFunction deleteKeyEx;
+    memcpy(&deleteKeyEx, &address, sizeof deleteKeyEx);
+    char path[kKeyPathSize];
+    if (!BuildKeyPath(root, name, path, sizeof path)) return;
+    if (path[0] == '\0') return;   // never the root key itself
+    if (FilteredWrite(root, path) != ERROR_SUCCESS) return;
+    deleteKeyEx(root, path, KEY_WOW64_64KEY, 0);
+}
+
 void DeleteValue(HKEY root, const char* key, const char* valueName) {
     char path[kKeyPathSize];
     if (!BuildKeyPath(root, key, path, sizeof path)) return;

@@ -45,6 +45,11 @@ DWORD GetSettingDword(const char* key, const char* valueName, DWORD defaultValue
 
 // One RegDeleteKeyA (fails on NT while the key has subkeys).
 void DeleteKey(HKEY root, const char* name);
+// The same deletion in the 64-bit view of 64-bit Windows (RegDeleteKeyExA with
+// KEY_WOW64_64KEY, looked up at run time). Does nothing where the system has
+// no RegDeleteKeyExA (the 9x family, older NT versions). The write view
+// switch is not used; DeleteKey itself keeps to the default view.
+void DeleteKey64(HKEY root, const char* name);
 void DeleteValue(HKEY root, const char* key, const char* valueName);
 // Deletes the key and everything below it, in sweeps until one deletes
 // nothing. An empty path is never deleted (HKEY_CLASSES_ROOT with "" is a

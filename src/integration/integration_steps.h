@@ -1,6 +1,7 @@
 // The steps that apply (or, with every flag clear, remove) the integration.
 #pragma once
 #include "integration/integration_settings.h"
+#include "integration/associations.h"
 
 void RegisterAppPath();                                          // shell/app_path
 void UpdateShellExtension(const IntegrationSettings& settings);  // shell/shell_extension

@@ -26,7 +26,9 @@ public:
             if (k != nullptr) RegCloseKey(k);
         }
         RegDeleteTreeA(HKEY_CURRENT_USER, base_);
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LumvexTests");   // only when empty
+        // Only when empty; on the 9x family RegDeleteKeyA deletes subkeys too,
+        // which would take the sandboxes of parallel test processes with it.
+        if (GetVersion() < 0x80000000u) RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LumvexTests");
     }
     RegistrySandbox(const RegistrySandbox&) = delete;
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
