@@ -5,9 +5,9 @@
 #include <cstring>
 
 #include "foundation/bounded_text.h"
+#include "foundation/file.h"
 #include "foundation/path_text.h"
 #include "foundation/platform.h"
-#include "foundation/scoped_handles.h"
 #include "localisation/dialog_scale.h"
 #include "localisation/ext_resource.h"
 
@@ -17,28 +17,16 @@ constexpr int kWindowTextSize = 1024;
 constexpr int kScaleEntrySize = 512;
 constexpr int kMaxChildren = 512;
 
-// Reads the language file for the store.
+// Reads the language file through File for the store.
 class FileByteSource : public ByteSource {
 public:
-    explicit FileByteSource(HANDLE file) : Handle(file) {}
-    int Read(void* buffer, int count) override {
-        DWORD got = 0;
-        if (!ReadFile(Handle, buffer, static_cast<DWORD>(count), &got, nullptr)) return -1;
-        return static_cast<int>(got);
-    }
-    long long Tell() override {
-        LARGE_INTEGER zero = {}, position = {};
-        if (!SetFilePointerEx(Handle, zero, &position, FILE_CURRENT)) return -1;
-        return position.QuadPart;
-    }
-    void Seek(long long position) override {
-        LARGE_INTEGER to = {};
-        to.QuadPart = position;
-        SetFilePointerEx(Handle, to, nullptr, FILE_BEGIN);
-    }
+    explicit FileByteSource(File& file) : TheFile(file) {}
+    int Read(void* buffer, int count) override { return TheFile.Read(buffer, count); }
+    long long Tell() override { return TheFile.Tell(); }
+    void Seek(long long position) override { TheFile.Seek(position, FILE_BEGIN); }
 
 private:
-    HANDLE Handle;
+    File& TheFile;
 };
 
 bool HasBackslash(const char* text) {
@@ -72,10 +60,9 @@ bool LanguageResources::Load(const char* fileName) {
     Store.Clear();
     char path[kPathBufferSize];
     if (!LanguageFilePath(fileName, path)) return false;
-    UniqueFileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    FileByteSource source(file.Get());
+    File file;   // closed when it goes out of scope
+    if (!file.Open(path, nullptr, false, true)) return false;
+    FileByteSource source(file);
     return Store.Load(source);
 }
 

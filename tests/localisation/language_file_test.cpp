@@ -33,6 +33,12 @@ TEST(LanguageFile, NoFile) {
     char text[256];
     language.Translate(text, "CAB", "SETUPDLG", 1, sizeof text);
     EXPECT_STREQ(text, "CAB");
+    // Names too long for the 1024-byte path buffer load nothing.
+    std::string longPath = folder.Path() + "\\" + std::string(1100, 'a') + ".lng";
+    EXPECT_FALSE(language.Load(longPath.c_str()));
+    std::string longName = std::string(1100, 'b') + ".lng";
+    EXPECT_FALSE(language.Load(longName.c_str()));
+    EXPECT_FALSE(language.IsLoaded());
 }
 
 TEST(LanguageFile, BareNameIsLookedForBesideTheProgram) {
