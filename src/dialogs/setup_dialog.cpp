@@ -3,12 +3,12 @@
 
 #include <richedit.h>
 
+#include "dialogs/silent_dialog.h"
 #include "entry/process_state.h"
 #include "integration/context_items_dialog.h"
 #include "integration/integration_settings.h"
 #include "integration/integration_steps.h"
 #include "integration/settings_dialog_mapping.h"
-#include "dialogs/silent_dialog.h"
 #include "localisation/dialog_pre_handler.h"
 
 namespace {
