@@ -4,11 +4,11 @@
 #include <shellapi.h>
 
 #include "dialogs/run_program.h"
+#include "dialogs/silent_dialog.h"
 #include "entry/messages.h"
 #include "entry/process_state.h"
 #include "foundation/bounded_text.h"
 #include "foundation/path_text.h"
-#include "dialogs/silent_dialog.h"
 #include "localisation/dialog_pre_handler.h"
 
 namespace {
