@@ -92,14 +92,13 @@ void DrivenProgram::Watch() {
 }
 
 HWND DrivenProgram::WaitForDialog(int markerId, int absentId, DWORD limitMs) {
-    for (DWORD waited = 0; waited < limitMs; waited += 50) {
+    for (DWORD waited = 0;; waited += 50) {
         FindData data = {processId_, markerId, absentId, nullptr, &seen_};
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&data));
         if (data.found) return data.found;
-        if (WaitForSingleObject(process_, 0) != WAIT_TIMEOUT) return nullptr;
+        if (waited >= limitMs || WaitForSingleObject(process_, 0) != WAIT_TIMEOUT) return nullptr;
         PumpMessages(50);
     }
-    return nullptr;
 }
 
 bool DrivenProgram::WaitUntilGone(HWND dialog, DWORD limitMs) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -351,6 +352,56 @@ TEST_F(SetupDialogs, CompletionDialogStartsAndOpensFromTheCurrentFolder) {
     DWORD code = 1;
     EXPECT_TRUE(program.WaitForExit(&code));
     EXPECT_EQ(3u, ShellOpens().size()) << "a folder was opened without a program group";
+}
+
+// Started in a folder whose name holds blanks and that lacks the licence
+// text and the order page: the archiver is started by its unquoted path, and
+// the missing documents are reported by nobody.
+TEST_F(SetupDialogs, CompletionDialogInAFolderWithBlanksAndWithoutDocuments) {
+    std::string folder = TestFolder() + "with blanks\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA((TestFolder() + "Lumvex.exe").c_str(), (folder + "Lumvex.exe").c_str(), FALSE));
+    std::string record = folder + "Lumvex.started.txt";
+    DeleteFileA(record.c_str());
+
+    DrivenProgram program;
+    ASSERT_TRUE(program.Start(Program(), "/setup", folder));
+    HWND setup = program.WaitForDialog(kSetupMarker);
+    ASSERT_NE(nullptr, setup);
+    Click(setup, 5117);
+    PostClick(setup, IDOK);
+    HWND done = program.WaitForDialog(kDoneMarker, kSetupMarker);
+    ASSERT_NE(nullptr, done);
+
+    // The missing documents first; the archiver's start below then gives a
+    // wrongly started handler as much time as a started program needs.
+    Click(done, 5104);
+    Click(done, 5105);
+    Click(done, 5102);
+    std::string started;
+    for (int i = 0; i < 150 && started.empty(); ++i) {
+        PumpMessages(100);
+        std::ifstream in(record, std::ios::binary);
+        std::getline(in, started);
+    }
+    if (!started.empty() && started.back() == '\r') started.pop_back();
+    // The unquoted path was resolved to the archiver in this folder (the
+    // system under test hands the started program its path in quotes).
+    std::string archiver = folder + "Lumvex.exe";
+    EXPECT_TRUE(started == archiver || started == "\"" + archiver + "\"") << started;
+
+    EXPECT_TRUE(ShellOpens().empty()) << "opened: " << ShellOpens()[0];
+    // Nothing but the completion dialog is shown, and it stays.
+    EXPECT_EQ(done, program.WaitForDialog(kDoneMarker, kSetupMarker, 0));
+    EXPECT_TRUE(IsWindowVisible(done));
+    Click(done, IDOK);
+    DWORD code = 1;
+    EXPECT_TRUE(program.WaitForExit(&code));
+    std::string shown;
+    for (const std::string& window : program.VisibleWindowsSeen())
+        if (window.find("(setup)") == std::string::npos && window.find("(completion)") == std::string::npos)
+            shown += window + " ";
+    EXPECT_EQ("", shown) << "a window other than the two dialogs was shown";
 }
 
 TEST_F(SetupDialogs, SilentSetupShowsNothingAndAppliesTheStoredChoices) {
