@@ -10,5 +10,9 @@ set(LUMVEX_PORTABLE_SOURCES
   src/entry/format_check.cpp
   src/integration/extension_list.cpp
   src/integration/new_menu_templates.cpp
+  src/localisation/array.cpp
+  src/localisation/crc32.cpp
+  src/localisation/dialog_scale.cpp
+  src/localisation/language_store.cpp
 )
 list(TRANSFORM LUMVEX_PORTABLE_SOURCES PREPEND ${CMAKE_CURRENT_LIST_DIR}/../)
