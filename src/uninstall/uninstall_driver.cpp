@@ -145,11 +145,14 @@ void RunUninstall() {
     UndoIntegration();
     TheExtResource().Release();
 
-    // Help index files the help viewer may have left beside the help file.
-    static const char* const kHelpIndexFiles[] = {"lumvex.gid", "lumvex.fts"};
-    for (const char* index : kHelpIndexFiles) {
-        SetFileAttributesA(index, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(index);
+    // Files no installer lists: the help index files the help viewer may have
+    // left beside the help file, and the New-menu templates that setup wrote
+    // (their registry entries were given back above). Left behind, they would
+    // keep the folder from being removed.
+    static const char* const kUnlistedFiles[] = {"lumvex.gid", "lumvex.fts", "lvxnew.dat", "zipnew.dat"};
+    for (const char* name : kUnlistedFiles) {
+        SetFileAttributesA(name, FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(name);
     }
 
     PassState state{folder, NameFromPath(programPath), false};
