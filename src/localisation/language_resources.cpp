@@ -119,6 +119,12 @@ void LanguageResources::LocaliseDialog(const char* name, HWND dialog) {
     SetWindowTextA(dialog, text);
 
     fh -= GetSystemMetrics(SM_CYDLGFRAME);
+    // In a mirrored dialog a child's horizontal place counts from the right
+    // edge, and the children moved with that edge when the dialog was resized
+    // above: measure them from the dialog's right edge as it is now.
+    bool mirrored = (GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+    RECT now = w;
+    if (mirrored) GetWindowRect(dialog, &now);
     HWND first = GetWindow(dialog, GW_CHILD);
     HWND child = first;
     for (int handled = 0; child != nullptr && handled < kMaxChildren; ++handled) {
@@ -131,7 +137,9 @@ void LanguageResources::LocaliseDialog(const char* name, HWND dialog) {
         if (scaled) {
             RECT r = {};
             GetWindowRect(child, &r);
-            int left = ScaleLength(static_cast<long long>(r.left) - w.left - fw / 2, sx);
+            long long fromEdge = mirrored ? static_cast<long long>(now.right) - r.right
+                                          : static_cast<long long>(r.left) - w.left;
+            int left = ScaleLength(fromEdge - fw / 2, sx);
             int top = ScaleLength(static_cast<long long>(r.top) - w.top - fh, sy);
             int width = ScaleLength(static_cast<long long>(r.right) - r.left + 1, sx);
             int height = ScaleLength(static_cast<long long>(r.bottom) - r.top + 1, sy);

@@ -189,6 +189,34 @@ TEST(DialogPreHandler, ScaleOfTheClientAreaAndEveryDirectChild) {
     }
 }
 
+// Mirrored and rescaled, the dialog is the mirror image of the rescaled one:
+// each control lies as far from the right edge as it lay from the left.
+TEST(DialogPreHandler, ScaleOfAMirroredDialog) {
+    char key[9];
+    TranslationKey(key, "", "TESTDLG", 1);
+    Geometry ltr;
+    {
+        TestDialog scaled(std::string("***messages***\r\n") + key + "=\"120*110\"\r\n");
+        ASSERT_NE(scaled.Get(), nullptr);
+        ltr = Measure(scaled.Get());
+    }
+    TestDialog mirrored(std::string("***messages***\r\n") + key + "=\"120*110\"\r\n50a17ae8=\"RTL\"\r\n");
+    ASSERT_NE(mirrored.Get(), nullptr);
+    ASSERT_NE(GetWindowLongA(mirrored.Get(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL, 0);
+    Geometry rtl = Measure(mirrored.Get());
+    EXPECT_EQ(rtl.window.right - rtl.window.left, ltr.window.right - ltr.window.left) << Show(rtl.window);
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE("control " + std::to_string(kChildIds[i]));
+        const RECT& l = ltr.children[i];
+        const RECT& r = rtl.children[i];
+        EXPECT_NEAR(rtl.window.right - r.right, l.left - ltr.window.left, 2)
+            << "mirrored " << Show(r) << " in " << Show(rtl.window) << ", unmirrored " << Show(l) << " in "
+            << Show(ltr.window);
+        EXPECT_EQ(r.top - rtl.window.top, l.top - ltr.window.top) << Show(r);
+        EXPECT_EQ(r.right - r.left, l.right - l.left) << Show(r);
+    }
+}
+
 TEST(DialogPreHandler, ScaleOf100Times100ChangesNothing) {
     Geometry before;
     {
