@@ -39,8 +39,12 @@ set(LUMVEX_WINE_ROOT ${CMAKE_BINARY_DIR}/wine CACHE PATH "Where the test Wine pr
 #   the runner prints). OWN_PREFIX runs it in a fresh copy of the mode's
 #   prefix (scripts/wine-run-own-prefix; nt64 and nt32 only), for tests that
 #   change the prefix for real (what a registry override cannot cover).
+#   ISOLATED runs it from C:\Lumvex of a private copy of the mode's prefix,
+#   with the files of the COMPANIONS targets beside it and user folders of its
+#   own (scripts/wine-run-isolated): for tests that write the machine-wide
+#   registry (both views) or the shell folders.
 function(lumvex_add_test name)
-  cmake_parse_arguments(T "RESOURCES;GUI;OWN_PREFIX" "TIMEOUT" "SOURCES;MODES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "RESOURCES;GUI;OWN_PREFIX;ISOLATED" "TIMEOUT" "SOURCES;MODES;LIBS;COMPANIONS" ${ARGN})
   if(NOT T_MODES)
     set(T_MODES nt64)
   endif()
@@ -57,8 +61,17 @@ function(lumvex_add_test name)
   target_compile_options(${name} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${LUMVEX_WARNINGS}>)
   target_link_options(${name} PRIVATE ${LUMVEX_WIN_LINK})
   add_dependencies(${name} uninstall)
+  set(companion_files)
+  foreach(c IN LISTS T_COMPANIONS)
+    add_dependencies(${name} ${c})
+    list(APPEND companion_files $<TARGET_FILE:${c}>)
+  endforeach()
   foreach(mode IN LISTS T_MODES)
-    if(T_OWN_PREFIX)
+    if(T_ISOLATED)
+      add_test(NAME ${name}.${mode}
+               COMMAND ${LUMVEX_ROOT}/scripts/wine-run-isolated ${mode} $<TARGET_FILE:${name}>
+                       ${companion_files})
+    elseif(T_OWN_PREFIX)
       add_test(NAME ${name}.${mode}
                COMMAND ${LUMVEX_ROOT}/scripts/wine-run-own-prefix ${mode} $<TARGET_FILE:${name}>)
     else()
