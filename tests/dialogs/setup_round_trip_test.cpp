@@ -173,10 +173,6 @@ std::vector<std::string> ExpectedLeftovers() {
     return lines;
 }
 
-bool Contains(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
 bool RunToEnd(const std::string& arguments, const char* folder) {
     DrivenProgram program;
     std::string exe = std::string(kInstallFolder) + "\\uninstall.exe";
@@ -224,12 +220,12 @@ TEST(SetupRoundTrip, SetupThenUninstallLeavesOnlyTheIntendedLeftovers) {
              "+ " + machine + "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Lumvex archiver",
              std::string("+ STARTMENU\\Programs\\Lumvex\\Lumvex.lnk"),
          }) {
-        EXPECT_TRUE(Contains(during, line)) << "setup did not make: " << line << "\nit made:\n"
+        EXPECT_TRUE(ContainsLine(during, line)) << "setup did not make: " << line << "\nit made:\n"
                                             << JoinLines(during);
     }
     // The program group, the default choice, was made but not opened: no
     // other window appeared (nothing to observe here beyond the exit).
-    EXPECT_FALSE(Contains(during, "~ " + classes + "\\.jar [] = SZ \"Prior.jar\" -> SZ \"Lumvex\""))
+    EXPECT_FALSE(ContainsLine(during, "~ " + classes + "\\.jar [] = SZ \"Prior.jar\" -> SZ \"Lumvex\""))
         << "JAR, owned by another program, was taken over";
 
     ASSERT_TRUE(RunToEnd("/S", "C:\\"));

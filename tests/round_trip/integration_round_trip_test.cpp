@@ -115,20 +115,6 @@ void RunSetup(const IntegrationSettings& settings, char* groupPath) {
     RegisterUninstallEntry();
 }
 
-bool Contains(const std::vector<std::string>& lines, const std::string& line) {
-    return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-std::string Hex(const unsigned char* bytes, size_t count) {
-    std::string text;
-    char byte[4];
-    for (size_t i = 0; i < count; ++i) {
-        snprintf(byte, sizeof byte, i ? " %02X" : "%02X", bytes[i]);
-        text += byte;
-    }
-    return text;
-}
-
 // The leftovers of a setup with every choice on followed by uninstallation,
 // on this system, given the previous owners above.
 std::vector<std::string> ExpectedLeftoversAllOn() {
@@ -170,8 +156,8 @@ std::vector<std::string> ExpectedLeftoversAllOn() {
                                        0x00, 0x00, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
         unsigned char zip[22] = {0x50, 0x4B, 0x05, 0x06};
         key(".lvx\\ShellNew");
-        value(".lvx\\ShellNew [Data]", "TYPE3 " + Hex(lvx, sizeof lvx));
-        value(".zip\\ShellNew [Data]", "TYPE3 " + Hex(zip, sizeof zip));
+        value(".lvx\\ShellNew [Data]", "TYPE3 " + HexBytes(lvx, sizeof lvx));
+        value(".zip\\ShellNew [Data]", "TYPE3 " + HexBytes(zip, sizeof zip));
     } else {
         // The template files stay in the program folder until the installed
         // files are removed.
@@ -210,7 +196,7 @@ TEST_F(IntegrationRoundTripTest, EveryChoiceOnLeavesOnlyTheIntendedLeftovers) {
              std::string("+ DESKTOP\\Lumvex.lnk"),
              std::string("+ STARTMENU\\Programs\\Lumvex\\Lumvex.lnk"),
          }) {
-        EXPECT_TRUE(Contains(during, line)) << "setup did not make: " << line;
+        EXPECT_TRUE(ContainsLine(during, line)) << "setup did not make: " << line;
     }
     EXPECT_STRNE("", groupPath);
 
@@ -245,7 +231,7 @@ TEST_F(IntegrationRoundTripTest, EveryChoiceOffLeavesNothing) {
              "+ " + ClassLabels().back() + "\\Lumvex",
              "+ " + user + "\\Software\\Lumvex",
          }) {
-        EXPECT_TRUE(Contains(during, line)) << "setup did not make: " << line << "\nit made:\n" << JoinLines(during);
+        EXPECT_TRUE(ContainsLine(during, line)) << "setup did not make: " << line << "\nit made:\n" << JoinLines(during);
     }
     EXPECT_STREQ("", groupPath);
 

@@ -5,17 +5,21 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-std::string Hex(const unsigned char* data, DWORD length) {
+std::string HexBytes(const unsigned char* data, size_t length) {
     std::string text;
     char byte[4];
-    for (DWORD i = 0; i < length; ++i) {
+    for (size_t i = 0; i < length; ++i) {
         snprintf(byte, sizeof byte, i ? " %02X" : "%02X", data[i]);
         text += byte;
     }
     return text;
 }
+
+bool ContainsLine(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+namespace {
 
 std::string ValueText(DWORD type, const std::vector<unsigned char>& data, DWORD length) {
     switch (type) {
@@ -35,7 +39,7 @@ std::string ValueText(DWORD type, const std::vector<unsigned char>& data, DWORD 
     default:
         break;
     }
-    return "TYPE" + std::to_string(type) + " " + Hex(data.data(), length);
+    return "TYPE" + std::to_string(type) + " " + HexBytes(data.data(), length);
 }
 
 bool Listed(const std::vector<std::string>& names, const std::string& name) {

@@ -37,5 +37,11 @@ std::vector<std::string> SnapshotDifference(const Snapshot& before, const Snapsh
 // and the system keeps the spelling of a key that existed before.
 std::vector<std::string> LowerCase(std::vector<std::string> lines);
 
+// Bytes as the snapshot writes binary value data: "4C 76 78".
+std::string HexBytes(const unsigned char* data, size_t length);
+
+// True when lines holds line.
+bool ContainsLine(const std::vector<std::string>& lines, const std::string& line);
+
 // The lines joined, one a line, for failure messages.
 std::string JoinLines(const std::vector<std::string>& lines);
